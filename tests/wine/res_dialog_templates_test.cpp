@@ -65,7 +65,7 @@ const std::vector<ExpectedDialog>& Dialogs() {
        {
            {kUnnamed, L"Static", nullptr, 0x50000003, 0, 14, 14, 20, 20},
            {kUnnamed, L"Static", L"Quillmere、バージョン 2.0", 0x50020080, 0, 42, 14, 114, 8},
-           {kUnnamed, L"Static", L"Copyright (C) 2026 Tallowgate", 0x50020000, 0, 42, 26, 114, 8},
+           {kUnnamed, L"Static", L"(C) 2026 Tallowgate", 0x50020000, 0, 42, 26, 114, 8},
            {kUnnamed, L"Static", L"https://www.example.com/quillmere/", 0x50020000, 0, 11, 42, 152, 9},
            {IDOK, L"Button", L"OK", 0x50030001, 0, 147, 9, 23, 23},
        }},
