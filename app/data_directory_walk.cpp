@@ -49,7 +49,7 @@ WalkOutcome EnsureDataDirectory(const char* path, DirectoryFileSystem& file_syst
 
   while ((rest = GetPathToken(rest, component)) != nullptr) {
     if (!Append(partial, "\\", component)) return WalkOutcome::kStopped;
-    if (!file_system.Exists(partial) && !file_system.CreateDirectory(partial)) {
+    if (!file_system.Exists(partial) && !file_system.MakeDirectory(partial)) {
       return WalkOutcome::kStopped;
     }
   }

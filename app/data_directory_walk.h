@@ -16,7 +16,7 @@ class DirectoryFileSystem {
   virtual bool Exists(const char* path) = 0;
   // drive is a letter and a colon, such as "C:".
   virtual bool DriveExists(const char* drive) = 0;
-  virtual bool CreateDirectory(const char* path) = 0;
+  virtual bool MakeDirectory(const char* path) = 0;
   virtual bool GrantEveryoneAccess(const char* path) = 0;
 };
 

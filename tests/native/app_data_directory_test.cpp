@@ -59,7 +59,7 @@ class FakeDisk : public qm::DirectoryFileSystem {
 
   bool Exists(const char* path) override { return existing.count(path) != 0; }
   bool DriveExists(const char* drive) override { return drives.count(drive) != 0; }
-  bool CreateDirectory(const char* path) override {
+  bool MakeDirectory(const char* path) override {
     if (refused_creations.count(path) != 0 || existing.count(path) != 0) return false;
     existing.insert(path);
     created.push_back(path);
