@@ -15,4 +15,13 @@ struct ProgramPaths {
 
 extern ProgramPaths g_Paths;
 
+// Executable directory + "ReplayRunner.exe"; built in both run modes.
+void BuildPlayerPath(ProgramPaths& paths, const char* executable_directory);
+
+// The WakeKeeper path, the schedule file path and the recorder path, in that
+// order; data_directory is asked once, for the schedule file, and may create
+// the data directory.
+void BuildInteractivePaths(ProgramPaths& paths, const char* executable_directory,
+                           const char* (*data_directory)());
+
 }  // namespace qm

@@ -1,11 +1,54 @@
+#include <windows.h>
+
+#include "app/data_directory.h"
+#include "app/one_argument_mode.h"
+#include "app/program_paths.h"
+#include "app/win/executable_directory.h"
+#include "app/win/win32_process_control.h"
 #include "framework/win_app.h"
 
 class CQuillmereControlApp : public CWinApp {
  public:
-  BOOL InitInstance() override {
-    CWinApp::InitInstance();
-    return FALSE;
-  }
+  BOOL InitInstance() override;
+
+ private:
+  void RunOneArgumentMode(const char* job_name);
+  void RunInteractiveMode();
 };
 
 CQuillmereControlApp theApp;
+
+namespace {
+// Held, never closed, until the process ends: the single-instance guard.
+HANDLE g_instance_guard = nullptr;
+}  // namespace
+
+BOOL CQuillmereControlApp::InitInstance() {
+  CWinApp::InitInstance();
+  qm::BuildPlayerPath(qm::g_Paths, qm::GetExecutableDirectory());
+  if (m_argv.size() == 2) {
+    RunOneArgumentMode(m_argv[1].c_str());
+  } else {
+    RunInteractiveMode();
+  }
+  return FALSE;
+}
+
+void CQuillmereControlApp::RunOneArgumentMode(const char* job_name) {
+  const qm::OneArgumentModeContext context{qm::g_Paths.player, &qm::GetDataDirectory,
+                                           &qm::SystemProcesses(),
+                                           [](unsigned milliseconds) { Sleep(milliseconds); }};
+  qm::RunOneArgumentMode(job_name, context);
+}
+
+void CQuillmereControlApp::RunInteractiveMode() {
+  SetLastError(ERROR_SUCCESS);
+  g_instance_guard = CreateMutexW(nullptr, TRUE, L"QuillmereControl");
+  if (g_instance_guard == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) return;
+
+  qm::BuildInteractivePaths(qm::g_Paths, qm::GetExecutableDirectory(), &qm::GetDataDirectory);
+
+  // Main dialog: construct CQuillmereControlDlg on template 102, make it
+  // m_pMainWnd, show the splash, run it modally, then KillProcess with the
+  // WakeKeeper id. Until the dialog exists the interactive mode ends here.
+}
