@@ -12,12 +12,15 @@ namespace qm {
 namespace {
 
 // A name with a comma would otherwise come back as a shorter name, and one
-// with a leading space would lose it; the reader turns the quoted form back
-// into the original text.
+// with a leading space would lose it, as would a field of a hand-edited file
+// that ends in CR or LF; the reader turns the quoted form back into the
+// original text.
 bool NeedsQuotes(const char* field) {
   const std::size_t length = std::strlen(field);
   if (length == 0) return false;
-  return std::strpbrk(field, ",\"") != nullptr || field[0] == ' ' || field[length - 1] == ' ';
+  const char last = field[length - 1];
+  return std::strpbrk(field, ",\"") != nullptr || field[0] == ' ' || last == ' ' || last == '\r' ||
+         last == '\n';
 }
 
 bool WriteText(ScheduleTempFile& file, const char* text, std::size_t length) {

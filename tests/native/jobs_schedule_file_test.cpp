@@ -38,10 +38,11 @@ void SetSchedule(qm::JobTable& table, int row, const Schedule& s) {
 
 TEST(ScheduleFile, RoundTripKeepsEveryJobsOwnScheduleAndPlainLinesUnchanged) {
   const std::vector<std::string> names = {"a,b", " lead", "plain", "表", "ソ", "a", "trail ", "q\"t",
-                                          "no time"};
+                                          "cr", "no time"};
   const std::vector<Schedule> schedules = {{"10:00", "停止"}, {"11:00", "開始"}, {"09:30", "開始"},
                                            {"12:00", ""},     {"13:05", "開始"}, {"14:00", "停止"},
-                                           {"15:00", "開始"}, {"16:00", "開始"}, {"", "開始"}};
+                                           {"15:00", "開始"}, {"16:00", "開始"}, {"12:00 \r", "x\r"},
+                                           {"", "開始"}};
   qm::MemoryJobTable table = TableWithJobs(names);
   for (int row = 0; row < table.RowCount(); ++row) SetSchedule(table, row, schedules[row]);
 
@@ -56,7 +57,8 @@ TEST(ScheduleFile, RoundTripKeepsEveryJobsOwnScheduleAndPlainLinesUnchanged) {
             "ソ,13:05,開始\r\n"
             "a,14:00,停止\r\n"
             "\"trail \",15:00,開始\r\n"
-            "\"q\"\"t\",16:00,開始\r\n");
+            "\"q\"\"t\",16:00,開始\r\n"
+            "cr,\"12:00 \r\",\"x\r\"\r\n");
 
   // A restart: the scan gives the same names with empty schedules.
   qm::MemoryJobTable restarted = TableWithJobs(names);
