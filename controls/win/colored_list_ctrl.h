@@ -10,13 +10,16 @@
 // it, and the Win32 home of the job table.
 class CColoredListCtrl : public CListCtrl, public qm::JobTable {
  public:
+  CColoredListCtrl();
   ~CColoredListCtrl() override;
 
   COLORREF m_OddRowColor;
   COLORREF m_EvenRowColor;
   COLORREF m_ArmedRowColor;
   COLORREF m_SelectedRowColor;
-  CColoredListCtrl();
+
+  using CListCtrl::GetItemText;
+  using CListCtrl::SetItemText;
 
   // qm::JobTable
   int RowCount() const override { return GetItemCount(); }
