@@ -85,26 +85,27 @@ bool CDialogEx::OnCommand(WPARAM wparam, LPARAM) {
   return false;
 }
 
+namespace {
+// WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC are consecutive, in CTLCOLOR_* order.
+bool IsControlColourMessage(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+}  // namespace
+
 bool CDialogEx::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  if (IsControlColourMessage(message)) {
+    HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wparam),
+                              CWnd::FromHandle(reinterpret_cast<HWND>(lparam)),
+                              message - WM_CTLCOLORMSGBOX);
+    *result = reinterpret_cast<LRESULT>(brush);
+    return brush != nullptr;
+  }
   switch (message) {
     case WM_INITDIALOG:
       *result = OnInitDialog();
       return true;
     case WM_COMMAND:
       return OnCommand(wparam, lparam);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-      HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wparam),
-                                CWnd::FromHandle(reinterpret_cast<HWND>(lparam)),
-                                message - WM_CTLCOLORMSGBOX);
-      *result = reinterpret_cast<LRESULT>(brush);
-      return brush != nullptr;
-    }
     case WM_PAINT:
       return OnPaint();
     case WM_QUERYDRAGICON: {
@@ -120,15 +121,9 @@ bool CDialogEx::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* re
 }
 
 bool CDialogEx::ReturnsValueDirectly(UINT message) {
+  if (IsControlColourMessage(message)) return true;
   switch (message) {
     case WM_INITDIALOG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
