@@ -213,6 +213,34 @@ TEST_F(MainDialogTest, DragIconIsTheApplicationIcon) {
             dialog_->m_hIcon);
 }
 
+TEST_F(MainDialogTest, TimerDispatchKillsTheTimerThatFiredAndRepeatingCasesRearm) {
+  HWND dialog = dialog_->m_hWnd;
+  struct {
+    UINT_PTR id;
+    bool rearmed;
+  } cases[] = {{999, true}, {888, true}, {777, false}, {666, false}, {555, false}, {123, false}};
+  for (const auto& c : cases) {
+    ::SetTimer(dialog, c.id, 100000, nullptr);
+    ::SendMessageW(dialog, WM_TIMER, c.id, 0);
+    // KillTimer succeeds only on a timer that is still armed.
+    EXPECT_EQ(::KillTimer(dialog, c.id) != FALSE, c.rearmed) << c.id;
+  }
+  ::SetTimer(dialog, 999, 1000, nullptr);
+  ::SetTimer(dialog, 888, 60000, nullptr);
+}
+
+TEST_F(MainDialogTest, RefreshAndClockTicksWriteTheTableAndTheClockPane) {
+  const int armed = RowOf("jobB");
+  dialog_->m_JobList.SetItemText(armed, 3, "");
+  ::SendMessageW(dialog_->m_hWnd, WM_TIMER, 888, 0);
+  EXPECT_EQ(Cell(armed, 3), "00:30");
+
+  ::SendMessageW(dialog_->m_hWnd, WM_TIMER, 999, 0);
+  wchar_t clock[128] = L"";
+  ::SendMessageW(Item(IDC_STATUS_BAR), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(clock));
+  EXPECT_EQ(qm::Cp932FromWide(clock), " 2024/05/01 水 09:00:15");
+}
+
 TEST_F(MainDialogTest, CommandButtonsRebindToEachNewDialog) {
   EXPECT_EQ(g_AddButton.m_hWnd, Item(IDC_ADD_BUTTON));
   dialog_->DestroyWindow();
