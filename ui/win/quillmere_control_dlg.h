@@ -1,0 +1,88 @@
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+
+#include "controls/win/colored_button.h"
+#include "controls/win/colored_list_ctrl.h"
+#include "framework/dialog_ex.h"
+#include "framework/simple_controls.h"
+#include "framework/status_bar.h"
+#include "jobs/win/win32_directory_lister.h"
+#include "jobs/win/win32_schedule_files.h"
+#include "scheduler/clock.h"
+#include "ui/win/animation_control.h"
+
+namespace qm {
+
+// Where the main dialog finds its data; the program passes GetDataDirectory
+// and the fixed schedule path, a test its own folder.
+struct MainDialogEnvironment {
+  std::function<const char*()> data_directory;
+  const char* schedule_path = "";
+  const Clock* clock = nullptr;  // the system clock when null
+};
+
+}  // namespace qm
+
+// The one window of the interactive mode (template 102).
+class CQuillmereControlDlg : public CDialogEx {
+ public:
+  explicit CQuillmereControlDlg(qm::MainDialogEnvironment environment, CWnd* parent = nullptr);
+
+  HICON m_hIcon;
+  CStatusBar m_StatusBar;
+  CColoredListCtrl m_JobList;
+  CAnimateCtrl m_Animation;
+  CEdit m_JobNoEdit;
+  CEdit m_JobNameEdit;
+  CEdit m_HourEdit;
+  CEdit m_MinuteEdit;
+  NOTIFYICONDATAA m_TrayIcon;
+
+  // Timer identifiers.
+  static constexpr UINT_PTR kClockTimer = 999;
+  static constexpr UINT_PTR kRefreshTimer = 888;
+  static constexpr UINT_PTR kPreviousRowTimer = 777;
+  static constexpr UINT_PTR kRecorderPollTimer = 666;
+  static constexpr UINT_PTR kPlayerPollTimer = 555;
+
+ protected:
+  void DoDataExchange(CDataExchange* exchange) override;
+  BOOL OnInitDialog() override;
+  HBRUSH OnCtlColor(HDC dc, CWnd* control, UINT kind) override;
+  bool OnPaint() override;
+  HCURSOR OnQueryDragIcon() override;
+  void OnTimer(UINT_PTR id) override;
+
+ private:
+  void AddAboutMenuItem();
+  void CreateStatusBar();
+  void CreateJobListColumns();
+  // The order is always scan, schedule load, remaining-time pass.
+  void RebuildJobTable();
+  void BindCommandButtons();
+  void OnClockTick();
+  void OnRefreshRemainingTimes();
+  const qm::Clock& clock() const;
+
+  qm::MainDialogEnvironment m_Environment;
+  qm::AnimationControl m_AnimationDriver{m_Animation};
+  qm::Win32DirectoryLister m_DirectoryLister;
+  qm::Win32ScheduleFiles m_ScheduleFiles;
+  qm::SystemClock m_SystemClock;
+};
+
+// Module-level objects of the dialog: created at program start, bound to the
+// dialog's buttons each time it opens.
+extern CBrush g_WhiteBrush;
+extern CBrush g_BlackBrush;
+extern CCButton g_AddButton;
+extern CCButton g_RenameButton;
+extern CCButton g_RunButton;
+extern CCButton g_DetailsButton;
+extern CCButton g_TrayButton;
+extern CCButton g_ExitButton;
+// Keeps the time-field handler from acting on text the program itself writes.
+extern bool g_bFieldUpdateGuard;
