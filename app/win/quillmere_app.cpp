@@ -6,6 +6,8 @@
 #include "app/win/executable_directory.h"
 #include "app/win/win32_process_control.h"
 #include "framework/win_app.h"
+#include "jobs/win/csv_misuse_message_box.h"
+#include "ui/win/quillmere_control_dlg.h"
 
 class CQuillmereControlApp : public CWinApp {
  public:
@@ -25,6 +27,7 @@ HANDLE g_instance_guard = nullptr;
 
 BOOL CQuillmereControlApp::InitInstance() {
   CWinApp::InitInstance();
+  qm::InstallCsvMisuseMessageBox();
   qm::BuildPlayerPath(qm::g_Paths, qm::GetExecutableDirectory());
   if (m_argv.size() == 2) {
     RunOneArgumentMode(m_argv[1].c_str());
@@ -48,7 +51,13 @@ void CQuillmereControlApp::RunInteractiveMode() {
 
   qm::BuildInteractivePaths(qm::g_Paths, qm::GetExecutableDirectory(), &qm::GetDataDirectory);
 
-  // Main dialog: construct CQuillmereControlDlg on template 102, make it
-  // m_pMainWnd, show the splash, run it modally, then KillProcess with the
-  // WakeKeeper id. Until the dialog exists the interactive mode ends here.
+  qm::MainDialogEnvironment environment;
+  environment.data_directory = &qm::GetDataDirectory;
+  environment.schedule_path = qm::g_Paths.schedule_file;
+  CQuillmereControlDlg dialog(environment);
+  m_pMainWnd = &dialog;
+  // The splash window comes here, before the modal run.
+  dialog.DoModal();
+  m_pMainWnd = nullptr;
+  // The WakeKeeper is stopped here once the minute check starts it.
 }
