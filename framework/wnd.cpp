@@ -5,12 +5,21 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "framework/cp932_text.h"
 
 namespace {
 
-const wchar_t kObjectProperty[] = L"QuillmereWindowObject";
+// The objects bound to windows, looked up on every message of a subclassed
+// window. A process-local map rather than a window property: under Wine every
+// property look-up is a round trip to the server, which made bulk list
+// updates several times slower. Windows and their objects live on the
+// user-interface thread only.
+std::unordered_map<HWND, CWnd*>& PermanentObjects() {
+  static std::unordered_map<HWND, CWnd*> objects;
+  return objects;
+}
 
 // Wrappers for windows without a permanent object. A wrapper only names a
 // handle, so one left behind by a destroyed window is harmless; stale ones
@@ -41,11 +50,11 @@ HWND CWnd::Detach() {
 
 void CWnd::BindPermanent(HWND window) {
   m_hWnd = window;
-  ::SetPropW(window, kObjectProperty, this);
+  PermanentObjects()[window] = this;
 }
 
 void CWnd::UnbindPermanent() {
-  if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) ::RemovePropW(m_hWnd, kObjectProperty);
+  if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) PermanentObjects().erase(m_hWnd);
   m_hWnd = nullptr;
 }
 
@@ -77,7 +86,9 @@ HWND CWnd::UnsubclassWindow() {
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
   if (window == nullptr) return nullptr;
-  return static_cast<CWnd*>(::GetPropW(window, kObjectProperty));
+  const auto& objects = PermanentObjects();
+  const auto found = objects.find(window);
+  return found != objects.end() ? found->second : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND window) {

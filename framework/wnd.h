@@ -57,6 +57,7 @@ class CWnd {
     return ::RedrawWindow(m_hWnd, update, region, flags);
   }
   void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+  void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw, 0); }
   void UpdateWindow() { ::UpdateWindow(m_hWnd); }
   void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
   void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
