@@ -30,7 +30,9 @@ case "${1:-startup}" in
       while read -r word value; do
         [ "$word" = idle-pid ] || continue
         sleep 3
-        pid=$(pgrep -f "QuillmereControl.exe" | head -n 1)
+        # The Wine process shows the program'"'"'s Windows path as its command line.
+        pid=$(pgrep -f "^[A-Z]:.*QuillmereControl[.]exe" | head -n 1)
+        [ -n "$pid" ] || { echo "idle: the program'"'"'s process was not found"; exit 1; }
         before=$(cpu "$pid"); sleep "$2"; after=$(cpu "$pid")
         awk -v b="$before" -v a="$after" -v t="$ticks" -v s="$2" \
           "BEGIN { printf \"idle: %.2f s of CPU over %d s = %.3f%% of one core\\n\", (a-b)/t, s, 100*(a-b)/t/s }"
