@@ -23,3 +23,11 @@ if(WIN32)
     add_link_options(-static -static-libgcc -static-libstdc++)
   endif()
 endif()
+
+# Our programs enter through wWinMain or wmain; MinGW must be told to use the
+# wide start-up code (MSVC's linker picks it from the entry point's name).
+function(qm_wide_entry target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -municode)
+  endif()
+endfunction()

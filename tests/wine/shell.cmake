@@ -3,7 +3,7 @@
 if(QM_WIN32)
   foreach(helper shell_sleeper shell_fake_player)
     add_executable(${helper} WIN32 ${CMAKE_CURRENT_LIST_DIR}/${helper}.cpp)
-    target_link_options(${helper} PRIVATE -municode)
+    qm_wide_entry(${helper})
     set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   endforeach()
 endif()
