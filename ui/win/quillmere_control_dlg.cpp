@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/buffer_limits.h"
+#include "app/win/win32_process_control.h"
 #include "framework/cp932_text.h"
 #include "framework/win_app.h"
 #include "jobs/folder_scan.h"
@@ -78,6 +79,14 @@ CQuillmereControlDlg::CQuillmereControlDlg(qm::MainDialogEnvironment environment
       m_hIcon(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr),
       m_TrayIcon(),
       m_Environment(std::move(environment)) {}
+
+qm::ProcessControl& CQuillmereControlDlg::processes() const {
+  return m_Environment.processes != nullptr ? *m_Environment.processes : qm::SystemProcesses();
+}
+
+void CQuillmereControlDlg::SaveJobSchedule() {
+  qm::SaveSchedule(m_JobList, m_Environment.schedule_path, m_ScheduleFiles);
+}
 
 const qm::Clock& CQuillmereControlDlg::clock() const {
   return m_Environment.clock != nullptr ? *m_Environment.clock : m_SystemClock;
@@ -228,9 +237,12 @@ void CQuillmereControlDlg::OnTimer(UINT_PTR id) {
     case kRefreshTimer:
       OnRefreshRemainingTimes();
       break;
+    case kRecorderPollTimer:
+      OnRecorderPoll();
+      break;
     default:
-      // 777 (repaint of the previous row), 666 (recorder poll) and 555
-      // (player poll) come with their handlers.
+      // 777 (repaint of the previous row) and 555 (player poll) come with
+      // their handlers.
       break;
   }
 }

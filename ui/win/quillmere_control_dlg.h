@@ -9,6 +9,7 @@
 #include "framework/dialog_ex.h"
 #include "framework/simple_controls.h"
 #include "framework/status_bar.h"
+#include "app/process_control.h"
 #include "jobs/win/win32_directory_lister.h"
 #include "jobs/win/win32_schedule_files.h"
 #include "scheduler/clock.h"
@@ -22,6 +23,8 @@ struct MainDialogEnvironment {
   std::function<const char*()> data_directory;
   const char* schedule_path = "";
   const Clock* clock = nullptr;  // the system clock when null
+  const char* recorder_path = "";
+  ProcessControl* processes = nullptr;  // the system's when null
 };
 
 }  // namespace qm
@@ -39,7 +42,9 @@ class CQuillmereControlDlg : public CDialogEx {
   CEdit m_JobNameEdit;
   CEdit m_HourEdit;
   CEdit m_MinuteEdit;
-  NOTIFYICONDATAA m_TrayIcon;
+  // The wide form of the record, so the tip does not depend on the ANSI code page.
+  NOTIFYICONDATAW m_TrayIcon;
+  bool TrayIconPresent() const { return m_bTrayIconPresent; }
 
   // Timer identifiers.
   static constexpr UINT_PTR kClockTimer = 999;
@@ -55,6 +60,12 @@ class CQuillmereControlDlg : public CDialogEx {
   bool OnPaint() override;
   HCURSOR OnQueryDragIcon() override;
   void OnTimer(UINT_PTR id) override;
+  // Enter and button 1 open the selected job in the recorder.
+  void OnOK() override;
+  // Every way the dialog manager produces IDCANCEL ends in the exit command.
+  void OnCancel() override;
+  bool OnCommand(WPARAM wparam, LPARAM lparam) override;
+  bool OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
 
  private:
   void AddAboutMenuItem();
@@ -66,6 +77,27 @@ class CQuillmereControlDlg : public CDialogEx {
   void OnClockTick();
   void OnRefreshRemainingTimes();
   const qm::Clock& clock() const;
+  qm::ProcessControl& processes() const;
+  void SaveJobSchedule();
+
+  // Companion commands (main_dialog_companions.cpp).
+  void OnAddJob();
+  void OnJobDetails();
+  void StartRecorder(const char* job_name);
+  void OnRecorderPoll();
+
+  // Notification area, system menu and exit (main_dialog_tray.cpp).
+  bool OnSysCommand(UINT id);
+  void OnHideToTray();
+  void HideToTray();
+  bool AddTrayIcon();
+  void RemoveTrayIcon();
+  LRESULT OnTrayNotify(WPARAM icon_id, LPARAM mouse_message);
+  void OnTaskbarCreated();
+  void OnExit();
+  void OnEndSession(bool ending);
+
+  bool m_bTrayIconPresent = false;
 
   qm::MainDialogEnvironment m_Environment;
   qm::AnimationControl m_AnimationDriver{m_Animation};
