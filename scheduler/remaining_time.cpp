@@ -18,8 +18,8 @@ bool IsAtolSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// As atol reads: white space, an optional sign, then digits up to the first
-// other byte; no digits give 0.
+}  // namespace
+
 long long ReadNumber(const char* text) {
   while (IsAtolSpace(*text)) ++text;
   bool negative = false;
@@ -31,8 +31,6 @@ long long ReadNumber(const char* text) {
   }
   return negative ? -value : value;
 }
-
-}  // namespace
 
 unsigned FirstRefreshIntervalMs(int tm_sec) {
   // A leap second (60) fires at once; nothing may wrap to a huge interval.

@@ -11,6 +11,11 @@ namespace qm {
 constexpr unsigned kRefreshIntervalMs = 60000;
 unsigned FirstRefreshIntervalMs(int tm_sec);
 
+// A number as atol reads it: white space, an optional sign, then digits up
+// to the first other byte; no digits give 0. Clamped far beyond any
+// meaningful hour or minute instead of overflowing.
+long long ReadNumber(const char* text);
+
 // The minute of the day a start-time cell names: the number at its start
 // times 60 plus the number after its first ':', each read as atol reads it
 // (no range check; numbers beyond any meaning are clamped, so huge hours

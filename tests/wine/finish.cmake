@@ -16,5 +16,5 @@ qm_wine_test(NAME finish_dialog_tests
              TIMEOUT 180)
 
 if(QM_WIN32)
-  add_dependencies(finish_dialog_tests finish_fake_recorder shell_sleeper)
+  add_dependencies(finish_dialog_tests finish_fake_recorder shell_sleeper shell_fake_player)
 endif()

@@ -2,6 +2,8 @@
 // exit, on the real dialog with the real process control and a stand-in
 // recorder that records its command lines.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -54,11 +56,17 @@ class CompanionDialogTest : public testing::Test {
     SetRecorder(qm::Cp932FromWide(shell_test::TestProgramDirectory()) + "finish_fake_recorder.exe");
     log_ = data_->path() + L"\\..\\recorder_log_" + std::to_wstring(GetCurrentProcessId()) + L".txt";
     SetEnvironmentVariableW(L"QM_FAKE_RECORDER_LOG", log_.c_str());
+    // The player beside a log of its own, outside the data directory.
+    app_ = new shell_test::TempFolder();
+    CopyFileW((shell_test::TestProgramDirectory() + L"shell_fake_player.exe").c_str(),
+              app_->Sub(L"ReplayRunner.exe").c_str(), FALSE);
+    player_ = qm::Cp932FromWide(app_->Sub(L"ReplayRunner.exe"));
 
     qm::MainDialogEnvironment environment;
     environment.data_directory = [] { return data_path_.c_str(); };
     environment.schedule_path = schedule_path_.c_str();
     environment.recorder_path = recorder_;
+    environment.player_path = player_.c_str();
     g_nCurRow = -1;
     g_nPrevRow = -1;
     dialog_ = new CQuillmereControlDlg(environment);
@@ -73,6 +81,8 @@ class CompanionDialogTest : public testing::Test {
     DeleteFileW(log_.c_str());
     delete data_;
     data_ = nullptr;
+    delete app_;
+    app_ = nullptr;
   }
   void SetUp() override {
     DeleteFileW(log_.c_str());
@@ -107,19 +117,25 @@ class CompanionDialogTest : public testing::Test {
   }
   // Waits for the recorder's wait to end with the dialog shown again.
   static bool BackFromRecorder() { return PumpUntil([] { return Visible(); }); }
+  // The same wait, for a player run.
+  static bool BackFromPlayer() { return BackFromRecorder(); }
 
   static shell_test::TempFolder* data_;
+  static shell_test::TempFolder* app_;
   static std::string data_path_;
   static std::string schedule_path_;
   static std::wstring log_;
+  static std::string player_;
   static char recorder_[MAX_PATH];
   static CQuillmereControlDlg* dialog_;
 };
 
 shell_test::TempFolder* CompanionDialogTest::data_ = nullptr;
+shell_test::TempFolder* CompanionDialogTest::app_ = nullptr;
 std::string CompanionDialogTest::data_path_;
 std::string CompanionDialogTest::schedule_path_;
 std::wstring CompanionDialogTest::log_;
+std::string CompanionDialogTest::player_;
 char CompanionDialogTest::recorder_[MAX_PATH] = "";
 CQuillmereControlDlg* CompanionDialogTest::dialog_ = nullptr;
 
@@ -194,6 +210,38 @@ TEST_F(CompanionDialogTest, ARecorderThatCannotStartBringsTheDialogBackWithTheTa
   EXPECT_TRUE(BackFromRecorder());
   EXPECT_EQ(g_nCurRow, -1);
   SetRecorder(working);
+}
+
+TEST_F(CompanionDialogTest, ADoubleClickRunsTheJobOnlyAfterYes) {
+  const std::wstring player_log = app_->Sub(L"player_command_line.txt");
+  const int row = RowOf("jobC");
+  ASSERT_GE(row, 0);
+  dialog_->m_JobList.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  for (int answer : {IDNO, IDYES}) {
+    DeleteFileW(player_log.c_str());
+    DialogAnswerer question(L"\u30AF\u30A4\u30EB\u30DF\u30A2", answer);  // クイルミア
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = dialog_->m_JobList.m_hWnd;
+    click.hdr.idFrom = IDC_JOB_LIST;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = row;
+    SendMessageW(dialog_->m_hWnd, WM_NOTIFY, IDC_JOB_LIST, reinterpret_cast<LPARAM>(&click));
+    ASSERT_TRUE(question.Answered()) << answer;
+    EXPECT_EQ(qm::Cp932FromWide(question.text()), "選択した作業を実行しますか？");
+    EXPECT_EQ(g_nCurRow, row) << "the click selects the row first";
+    if (answer == IDNO) {
+      PumpFor(1500);
+      EXPECT_FALSE(shell_test::Exists(player_log)) << "a player was started after No";
+      EXPECT_TRUE(Visible());
+    } else {
+      ASSERT_TRUE(PumpUntil([&] { return shell_test::Exists(player_log); }));
+      const std::wstring job = data_->path() + L"\\jobC\\";
+      EXPECT_EQ(finish_test::ReadWideFile(player_log),
+                Quoted(player_) + L" \"" + job + L"KeyRecord.def\" \"" + job + L"KeyRepeat.def\"");
+      EXPECT_TRUE(BackFromPlayer()) << "the player poll shows the dialog again";
+    }
+  }
+  dialog_->m_JobList.SetItemState(row, 0, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 TEST_F(CompanionDialogTest, TheTrayButtonHidesUntilAMouseMessageOtherThanAMoveArrives) {

@@ -3,13 +3,27 @@
 #include "jobs/row_state.h"
 #include "res/resource.h"
 #include "scheduler/companion_watch.h"
+#include "ui/double_click_row.h"
 #include "ui/recorder_command.h"
 #include "ui/recorder_poll.h"
 #include "ui/win/quillmere_control_dlg.h"
+#include "ui/win/yes_no_question.h"
 
 namespace {
 constexpr UINT kRecorderPollMs = 1000;
 }  // namespace
+
+void CQuillmereControlDlg::OnJobListDblClick(NMHDR* header, LRESULT* result) {
+  OnJobListClick(header, result);
+  // Remembered before asking: a warning stopped while the question is open
+  // moves the selection, and Yes must still run the job that was chosen.
+  const qm::ChosenJob chosen = qm::RememberChosenJob(m_JobList, g_nCurRow);
+  if (qm::AskYesNo(m_hWnd, "選択した作業を実行しますか？") == IDNO) return;
+  RunJob(qm::ResolveChosenJobRow(m_JobList, chosen));
+  *result = 0;
+}
+
+void CQuillmereControlDlg::OnRunJob() { RunJob(g_nCurRow); }
 
 void CQuillmereControlDlg::OnAddJob() {
   SaveJobSchedule();

@@ -1,4 +1,9 @@
-// Routes the main dialog's commands and messages to their handlers.
+// Routes the companion commands, the notification icon, the system menu and
+// the session's end to their handlers.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
 #include "res/resource.h"
 #include "ui/win/quillmere_control_dlg.h"
 
@@ -13,22 +18,29 @@ void CQuillmereControlDlg::OnOK() { OnJobDetails(); }
 
 void CQuillmereControlDlg::OnCancel() { OnExit(); }
 
-bool CQuillmereControlDlg::OnCommand(WPARAM wparam, LPARAM lparam) {
-  if (HIWORD(wparam) == BN_CLICKED) {
-    switch (LOWORD(wparam)) {
-      case IDC_ADD_BUTTON:
-        OnAddJob();
-        return true;
-      case IDC_TRAY_BUTTON:
-        OnHideToTray();
-        return true;
-    }
-  }
-  return CDialogEx::OnCommand(wparam, lparam);
-}
-
-bool CQuillmereControlDlg::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+bool CQuillmereControlDlg::OnCompanionMessage(UINT message, WPARAM wparam, LPARAM lparam,
+                                              LRESULT* result) {
   switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wparam) != BN_CLICKED) return false;
+      switch (LOWORD(wparam)) {
+        case IDC_ADD_BUTTON:
+          OnAddJob();
+          return true;
+        case IDC_RUN_BUTTON:
+          OnRunJob();
+          return true;
+        case IDC_TRAY_BUTTON:
+          OnHideToTray();
+          return true;
+      }
+      return false;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lparam);
+      if (header->idFrom != IDC_JOB_LIST || header->code != NM_DBLCLK) return false;
+      OnJobListDblClick(header, result);
+      return true;
+    }
     case WM_SYSCOMMAND:
       *result = 0;
       return OnSysCommand(static_cast<UINT>(wparam));
@@ -44,10 +56,10 @@ bool CQuillmereControlDlg::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, 
       RemoveTrayIcon();
       return false;
   }
-  if (message == TaskbarCreatedMessage() && message != 0) {
+  if (message != 0 && message == TaskbarCreatedMessage()) {
     OnTaskbarCreated();
     *result = 0;
     return true;
   }
-  return CDialogEx::OnWndMsg(message, wparam, lparam, result);
+  return false;
 }

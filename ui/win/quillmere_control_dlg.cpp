@@ -5,10 +5,12 @@
 #include <utility>
 
 #include "app/buffer_limits.h"
-#include "app/win/win32_process_control.h"
 #include "framework/cp932_text.h"
 #include "framework/win_app.h"
+#include "app/program_paths.h"
+#include "app/win/win32_process_control.h"
 #include "jobs/folder_scan.h"
+#include "jobs/row_state.h"
 #include "jobs/schedule_file.h"
 #include "res/resource.h"
 #include "scheduler/remaining_time.h"
@@ -78,7 +80,11 @@ CQuillmereControlDlg::CQuillmereControlDlg(qm::MainDialogEnvironment environment
     : CDialogEx(IDD_QUILLMERECONTROL_DIALOG, parent),
       m_hIcon(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr),
       m_TrayIcon(),
-      m_Environment(std::move(environment)) {}
+      m_Environment(std::move(environment)),
+      m_MinuteChecker({&m_JobList, &clock(), &processes(), &qm::g_CompanionWatch,
+                       m_Environment.wake_keeper_path != nullptr ? m_Environment.wake_keeper_path
+                                                                 : qm::g_Paths.wake_keeper,
+                       &m_SchedulerHost}) {}
 
 qm::ProcessControl& CQuillmereControlDlg::processes() const {
   return m_Environment.processes != nullptr ? *m_Environment.processes : qm::SystemProcesses();
@@ -90,6 +96,17 @@ void CQuillmereControlDlg::SaveJobSchedule() {
 
 const qm::Clock& CQuillmereControlDlg::clock() const {
   return m_Environment.clock != nullptr ? *m_Environment.clock : m_SystemClock;
+}
+
+const char* CQuillmereControlDlg::DataDirectory() const {
+  const char* directory = m_Environment.data_directory ? m_Environment.data_directory() : "";
+  return directory != nullptr ? directory : "";
+}
+
+bool CQuillmereControlDlg::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  return OnScheduleMessage(message, wparam, lparam, result) ||
+         OnCompanionMessage(message, wparam, lparam, result) ||
+         CDialogEx::OnWndMsg(message, wparam, lparam, result);
 }
 
 void CQuillmereControlDlg::DoDataExchange(CDataExchange* exchange) {
@@ -237,12 +254,16 @@ void CQuillmereControlDlg::OnTimer(UINT_PTR id) {
     case kRefreshTimer:
       OnRefreshRemainingTimes();
       break;
+    case kPreviousRowTimer:
+      m_JobList.Update(g_nPrevRow);
+      break;
+    case kPlayerPollTimer:
+      OnPlayerPoll();
+      break;
     case kRecorderPollTimer:
       OnRecorderPoll();
       break;
     default:
-      // 777 (repaint of the previous row) and 555 (player poll) come with
-      // their handlers.
       break;
   }
 }
@@ -253,11 +274,13 @@ void CQuillmereControlDlg::OnClockTick() {
   // skipped second 0 would skip that minute's check.
   const WallTime now = ReadWallTime();
   SetTimer(kClockTimer, qm::MsToNextWholeSecond(now.millisecond));
+  // One time for the whole tick; a test's clock stands in for the system's.
+  const std::time_t t = m_Environment.clock != nullptr ? clock().Now() : now.seconds;
   qm::LocalTime local;
   char text[128] = "";
-  if (clock().ToLocal(now.seconds, local)) qm::FormatClockText(local, text, sizeof text);
+  if (clock().ToLocal(t, local)) qm::FormatClockText(local, text, sizeof text);
   m_StatusBar.SetPaneText(1, text, TRUE);
-  // The minute check on second 0 joins here, with now.seconds as its time.
+  m_MinuteChecker.OnTick(t);
 }
 
 void CQuillmereControlDlg::OnRefreshRemainingTimes() {

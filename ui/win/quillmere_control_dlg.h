@@ -9,10 +9,11 @@
 #include "framework/dialog_ex.h"
 #include "framework/simple_controls.h"
 #include "framework/status_bar.h"
-#include "app/process_control.h"
 #include "jobs/win/win32_directory_lister.h"
 #include "jobs/win/win32_schedule_files.h"
+#include "app/process_control.h"
 #include "scheduler/clock.h"
+#include "scheduler/minute_check.h"
 #include "ui/win/animation_control.h"
 
 namespace qm {
@@ -23,8 +24,10 @@ struct MainDialogEnvironment {
   std::function<const char*()> data_directory;
   const char* schedule_path = "";
   const Clock* clock = nullptr;  // the system clock when null
+  ProcessControl* processes = nullptr;  // the system's processes when null
+  const char* player_path = nullptr;    // g_Paths' when null
+  const char* wake_keeper_path = nullptr;
   const char* recorder_path = "";
-  ProcessControl* processes = nullptr;  // the system's when null
 };
 
 }  // namespace qm
@@ -53,6 +56,15 @@ class CQuillmereControlDlg : public CDialogEx {
   static constexpr UINT_PTR kRecorderPollTimer = 666;
   static constexpr UINT_PTR kPlayerPollTimer = 555;
 
+  // Scheduling and editing (main_dialog_schedule.cpp, main_dialog_editing.cpp).
+  void RunJob(int row);
+  void OnJobListClick(NMHDR* header, LRESULT* result);
+  void OnJobListItemChanged(NMHDR* header, LRESULT* result);
+  void OnStartTimeChange();
+  void OnArmJob();
+  void OnDisarmJob();
+  void OnRenameJob();
+
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;
@@ -64,7 +76,6 @@ class CQuillmereControlDlg : public CDialogEx {
   void OnOK() override;
   // Every way the dialog manager produces IDCANCEL ends in the exit command.
   void OnCancel() override;
-  bool OnCommand(WPARAM wparam, LPARAM lparam) override;
   bool OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
 
  private:
@@ -80,7 +91,12 @@ class CQuillmereControlDlg : public CDialogEx {
   qm::ProcessControl& processes() const;
   void SaveJobSchedule();
 
+  // The companion, tray and exit part of the message map; false when the
+  // message is not one of theirs.
+  bool OnCompanionMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   // Companion commands (main_dialog_companions.cpp).
+  void OnJobListDblClick(NMHDR* header, LRESULT* result);
+  void OnRunJob();
   void OnAddJob();
   void OnJobDetails();
   void StartRecorder(const char* job_name);
@@ -99,11 +115,32 @@ class CQuillmereControlDlg : public CDialogEx {
 
   bool m_bTrayIconPresent = false;
 
+  // The scheduling and editing part of the message map; false when the
+  // message is not one of theirs.
+  bool OnScheduleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+  void OnPlayerPoll();
+  const char* DataDirectory() const;
+
+  // The minute check's view of this dialog.
+  class SchedulerHost : public qm::MinuteCheckHost {
+   public:
+    explicit SchedulerHost(CQuillmereControlDlg& dialog) : dialog_(dialog) {}
+    void ShowMainDialog(bool show) override;
+    bool RunWarning(const char* job_name) override;
+    void DisarmFromWarning(int row) override;
+    void RunJob(int row) override { dialog_.RunJob(row); }
+
+   private:
+    CQuillmereControlDlg& dialog_;
+  };
+
   qm::MainDialogEnvironment m_Environment;
   qm::AnimationControl m_AnimationDriver{m_Animation};
   qm::Win32DirectoryLister m_DirectoryLister;
   qm::Win32ScheduleFiles m_ScheduleFiles;
   qm::SystemClock m_SystemClock;
+  SchedulerHost m_SchedulerHost{*this};
+  qm::MinuteChecker m_MinuteChecker;
 };
 
 // Module-level objects of the dialog: created at program start, bound to the
