@@ -18,3 +18,7 @@ qm_wine_test(NAME finish_dialog_tests
 if(QM_WIN32)
   add_dependencies(finish_dialog_tests finish_fake_recorder shell_sleeper shell_fake_player)
 endif()
+
+qm_wine_test(NAME finish_splash_tests
+             SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_splash_test.cpp ${QM_RESOURCE_SCRIPT}
+             TIMEOUT 120)
