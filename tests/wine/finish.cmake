@@ -33,3 +33,11 @@ qm_wine_test(NAME finish_program_tests
 if(QM_WIN32)
   add_dependencies(finish_program_tests QuillmereControl shell_sleeper)
 endif()
+
+if(QM_WIN32)
+  # Not a test: holds the splash or the About box on the screen for a screenshot.
+  add_executable(finish_preview ${CMAKE_CURRENT_LIST_DIR}/finish_preview.cpp ${QM_RESOURCE_SCRIPT})
+  target_link_libraries(finish_preview PRIVATE qm_win)
+  set_target_properties(finish_preview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  qm_use_cp932_literals(finish_preview)
+endif()
