@@ -20,7 +20,8 @@ if(QM_WIN32)
 endif()
 
 qm_wine_test(NAME finish_splash_tests
-             SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_splash_test.cpp ${QM_RESOURCE_SCRIPT}
+             SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_splash_test.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/finish_support.cpp ${QM_RESOURCE_SCRIPT}
              TIMEOUT 120)
 
 # Takes the program's mutex, as the shell's program tests do.

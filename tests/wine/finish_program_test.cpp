@@ -21,11 +21,6 @@ const wchar_t kMainTitle[] =
     L"\u3010\u30AF\u30A4\u30EB\u30DF\u30A2\u3011";  // 業務自動運用支援システム　【クイルミア】
 const wchar_t kQuestionCaption[] = L"\u30AF\u30A4\u30EB\u30DF\u30A2";  // クイルミア
 
-HWND VisibleWindow(const wchar_t* class_name, const wchar_t* title) {
-  HWND window = FindWindowW(class_name, title);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-}
-
 // Ids of running processes whose image is the given file.
 std::vector<DWORD> ProcessesOf(const std::wstring& image) {
   std::vector<DWORD> ids;
@@ -84,16 +79,18 @@ TEST_F(InteractiveProgramTest, TheSplashComesAndGoesBeforeTheMainDialogShowsAndE
   const DWORD start = GetTickCount();
   while (dialog == nullptr && GetTickCount() - start < shell_test::kGuardMilliseconds &&
          !program.HasEnded()) {
-    const bool splash = VisibleWindow(L"SplashScreenExClass", nullptr) != nullptr;
+    const bool splash =
+        finish_test::FindProcessWindow(program.id(), L"SplashScreenExClass", nullptr) != nullptr;
     splash_seen = splash_seen || splash;
-    dialog = VisibleWindow(nullptr, kMainTitle);
+    dialog = finish_test::FindProcessWindow(program.id(), nullptr, kMainTitle);
     splash_with_dialog = splash_with_dialog || (splash && dialog != nullptr);
     Sleep(1);
   }
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(splash_seen);
   EXPECT_FALSE(splash_with_dialog);
-  EXPECT_EQ(FindWindowW(L"SplashScreenExClass", nullptr), nullptr) << "the splash outlived its sequence";
+  EXPECT_EQ(finish_test::FindProcessWindow(program.id(), L"SplashScreenExClass", nullptr), nullptr)
+      << "the splash outlived its sequence";
 
   DeleteFileW(ScheduleFile().c_str());
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -112,11 +109,11 @@ TEST_F(InteractiveProgramTest, ExitWhileSchedulingAsksAndTheWakeKeeperIsStoppedA
     return !keepers.empty() || program.HasEnded();
   }, 75000));
   ASSERT_EQ(keepers.size(), 1u);
-  HWND dialog = FindWindowW(nullptr, kMainTitle);
+  HWND dialog = finish_test::FindProcessWindow(program.id(), nullptr, kMainTitle);
   ASSERT_NE(dialog, nullptr);
 
   {
-    DialogAnswerer no(kQuestionCaption, IDNO);
+    DialogAnswerer no(kQuestionCaption, IDNO, program.id());
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     ASSERT_TRUE(finish_test::PumpUntil([&] { return no.Answered(); }));
   }
@@ -124,7 +121,7 @@ TEST_F(InteractiveProgramTest, ExitWhileSchedulingAsksAndTheWakeKeeperIsStoppedA
   EXPECT_FALSE(program.HasEnded()) << "No ended the program";
   EXPECT_FALSE(ProcessesOf(WakeKeeper()).empty());
 
-  DialogAnswerer yes(kQuestionCaption, IDYES);
+  DialogAnswerer yes(kQuestionCaption, IDYES, program.id());
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   ASSERT_TRUE(program.WaitForEnd());
   EXPECT_TRUE(yes.Answered());

@@ -9,6 +9,7 @@
 
 #include "controls/win/splash_screen.h"
 #include "res/resource.h"
+#include "tests/wine/finish_support.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ TEST(SplashScreen, ShowsATopmostToolWindowCentredWithItsBarAndLeavesNothingBehin
   Sighting sighting;
   std::thread watcher([&] {
     while (!done) {
-      HWND splash = FindWindowW(CSplashScreenEx::kClassName, nullptr);
-      if (splash != nullptr && IsWindowVisible(splash) && !sighting.seen) {
+      HWND splash = finish_test::FindProcessWindow(GetCurrentProcessId(), CSplashScreenEx::kClassName,
+                                                   nullptr);
+      if (splash != nullptr && !sighting.seen) {
         sighting.style = GetWindowLongPtrW(splash, GWL_STYLE);
         sighting.ex_style = GetWindowLongPtrW(splash, GWL_EXSTYLE);
         sighting.class_style = GetClassLongPtrW(splash, GCL_STYLE);
@@ -49,7 +51,9 @@ TEST(SplashScreen, ShowsATopmostToolWindowCentredWithItsBarAndLeavesNothingBehin
     }
   });
   ShowSplashScreen(nullptr);
-  EXPECT_EQ(FindWindowW(CSplashScreenEx::kClassName, nullptr), nullptr) << "window left behind";
+  EXPECT_EQ(finish_test::FindProcessWindow(GetCurrentProcessId(), CSplashScreenEx::kClassName, nullptr),
+            nullptr)
+      << "window left behind";
   Sleep(50);
   done = true;
   watcher.join();
