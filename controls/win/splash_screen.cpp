@@ -217,7 +217,10 @@ void ShowSplashScreen(CWnd* main_window) {
   ::SetWindowPos(splash.m_hWnd, nullptr, splash.m_nxPos, splash.m_nyPos, splash.m_nBitmapWidth,
                  splash.m_nBitmapHeight, kPlacementFlags);
   ::AnimateWindow(splash.m_hWnd, kFadeInMs, AW_BLEND);
-  if (splash.m_dwDisplayTime != 0) splash.SetTimer(0, splash.m_dwDisplayTime);
+  // Without a window the timer would be the thread's, firing for good.
+  if (splash.m_dwDisplayTime != 0 && splash.m_hWnd != nullptr) {
+    splash.SetTimer(0, splash.m_dwDisplayTime);
+  }
   for (int position = 0; position < kProgressRange; ++position) {
     splash.m_Progress.SetPos(position);
     ::Sleep(kProgressStepSleepMs);

@@ -282,6 +282,23 @@ TEST_F(CompanionDialogTest, MinimisingHidesToTheTrayAndARestartedTaskbarGetsTheI
   EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon stayed after the restore";
 }
 
+TEST(CompanionDialogEnd, ADialogEndingWhileItsIconIsPresentTakesTheIconAlong) {
+  TestApplication();
+  qm::MainDialogEnvironment environment;
+  environment.data_directory = [] { return ""; };
+  auto* dialog = new CQuillmereControlDlg(environment);
+  ASSERT_TRUE(dialog->Create());
+  SendMessageW(dialog->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_TRAY_BUTTON, BN_CLICKED), 0);
+  if (!dialog->TrayIconPresent()) {
+    delete dialog;
+    GTEST_SKIP() << "no notification area to add the icon to";
+  }
+  NOTIFYICONDATAW icon = dialog->m_TrayIcon;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+  delete dialog;
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "a stale icon outlived the dialog";
+}
+
 TEST_F(CompanionDialogTest, TheSystemMenuCommandOpensTheAboutBoxOverTheDialog) {
   DialogAnswerer answer(L"Quillmere\u306B\u3064\u3044\u3066", IDOK);  // Quillmereについて
   PostMessageW(dialog_->m_hWnd, WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3, 0);
