@@ -74,8 +74,7 @@ LRESULT CQuillmereControlDlg::OnTrayNotify(WPARAM, LPARAM mouse_message) {
 void CQuillmereControlDlg::OnTaskbarCreated() {
   // A restarted shell has forgotten the icon; without it a hidden window
   // could not come back, so it is shown when the icon cannot be added.
-  if (!m_bTrayIconPresent) return;
-  if (::Shell_NotifyIconW(NIM_ADD, &m_TrayIcon)) return;
+  if (!m_bTrayIconPresent || AddTrayIcon()) return;
   m_bTrayIconPresent = false;
   ShowWindow(SW_SHOW);
 }
