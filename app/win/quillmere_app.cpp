@@ -5,8 +5,10 @@
 #include "app/program_paths.h"
 #include "app/win/executable_directory.h"
 #include "app/win/win32_process_control.h"
+#include "controls/win/splash_screen.h"
 #include "framework/win_app.h"
 #include "jobs/win/csv_misuse_message_box.h"
+#include "scheduler/companion_watch.h"
 #include "ui/win/quillmere_control_dlg.h"
 
 class CQuillmereControlApp : public CWinApp {
@@ -54,10 +56,13 @@ void CQuillmereControlApp::RunInteractiveMode() {
   qm::MainDialogEnvironment environment;
   environment.data_directory = &qm::GetDataDirectory;
   environment.schedule_path = qm::g_Paths.schedule_file;
+  environment.recorder_path = qm::g_Paths.recorder;
   CQuillmereControlDlg dialog(environment);
   m_pMainWnd = &dialog;
-  // The splash window comes here, before the modal run.
+  ShowSplashScreen(m_pMainWnd);
   dialog.DoModal();
   m_pMainWnd = nullptr;
-  // The WakeKeeper is stopped here once the minute check starts it.
+  // Whatever the state of scheduling: an id that names no running process
+  // (never started, or already stopped) does nothing.
+  qm::SystemProcesses().KillProcess(qm::g_CompanionWatch.wake_keeper_id);
 }

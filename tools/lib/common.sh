@@ -5,7 +5,7 @@ qm_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 qm_packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth
-  x11-apps imagemagick fonts-ipafont-gothic fonts-ipafont-mincho locales)
+  x11-apps imagemagick fonts-ipafont-gothic fonts-ipafont-mincho locales zip)
 
 qm_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

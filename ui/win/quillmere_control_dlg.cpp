@@ -86,12 +86,16 @@ CQuillmereControlDlg::CQuillmereControlDlg(qm::MainDialogEnvironment environment
                                                                  : qm::g_Paths.wake_keeper,
                        &m_SchedulerHost}) {}
 
-const qm::Clock& CQuillmereControlDlg::clock() const {
-  return m_Environment.clock != nullptr ? *m_Environment.clock : m_SystemClock;
-}
-
 qm::ProcessControl& CQuillmereControlDlg::processes() const {
   return m_Environment.processes != nullptr ? *m_Environment.processes : qm::SystemProcesses();
+}
+
+void CQuillmereControlDlg::SaveJobSchedule() {
+  qm::SaveSchedule(m_JobList, m_Environment.schedule_path, m_ScheduleFiles);
+}
+
+const qm::Clock& CQuillmereControlDlg::clock() const {
+  return m_Environment.clock != nullptr ? *m_Environment.clock : m_SystemClock;
 }
 
 const char* CQuillmereControlDlg::DataDirectory() const {
@@ -101,6 +105,7 @@ const char* CQuillmereControlDlg::DataDirectory() const {
 
 bool CQuillmereControlDlg::OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   return OnScheduleMessage(message, wparam, lparam, result) ||
+         OnCompanionMessage(message, wparam, lparam, result) ||
          CDialogEx::OnWndMsg(message, wparam, lparam, result);
 }
 
@@ -260,8 +265,10 @@ void CQuillmereControlDlg::OnTimer(UINT_PTR id) {
     case kPlayerPollTimer:
       OnPlayerPoll();
       break;
+    case kRecorderPollTimer:
+      OnRecorderPoll();
+      break;
     default:
-      // 666 (recorder poll) comes with its handler.
       break;
   }
 }

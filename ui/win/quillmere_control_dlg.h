@@ -27,6 +27,7 @@ struct MainDialogEnvironment {
   ProcessControl* processes = nullptr;  // the system's processes when null
   const char* player_path = nullptr;    // g_Paths' when null
   const char* wake_keeper_path = nullptr;
+  const char* recorder_path = "";
 };
 
 }  // namespace qm
@@ -44,7 +45,9 @@ class CQuillmereControlDlg : public CDialogEx {
   CEdit m_JobNameEdit;
   CEdit m_HourEdit;
   CEdit m_MinuteEdit;
-  NOTIFYICONDATAA m_TrayIcon;
+  // The wide form of the record, so the tip does not depend on the ANSI code page.
+  NOTIFYICONDATAW m_TrayIcon;
+  bool TrayIconPresent() const { return m_bTrayIconPresent; }
 
   // Timer identifiers.
   static constexpr UINT_PTR kClockTimer = 999;
@@ -69,6 +72,10 @@ class CQuillmereControlDlg : public CDialogEx {
   bool OnPaint() override;
   HCURSOR OnQueryDragIcon() override;
   void OnTimer(UINT_PTR id) override;
+  // Enter and button 1 open the selected job in the recorder.
+  void OnOK() override;
+  // Every way the dialog manager produces IDCANCEL ends in the exit command.
+  void OnCancel() override;
   bool OnWndMsg(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
 
  private:
@@ -82,6 +89,32 @@ class CQuillmereControlDlg : public CDialogEx {
   void OnRefreshRemainingTimes();
   const qm::Clock& clock() const;
   qm::ProcessControl& processes() const;
+  void SaveJobSchedule();
+
+  // The companion, tray and exit part of the message map; false when the
+  // message is not one of theirs.
+  bool OnCompanionMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+  // Companion commands (main_dialog_companions.cpp).
+  void OnJobListDblClick(NMHDR* header, LRESULT* result);
+  void OnRunJob();
+  void OnAddJob();
+  void OnJobDetails();
+  void StartRecorder(const char* job_name);
+  void OnRecorderPoll();
+
+  // Notification area, system menu and exit (main_dialog_tray.cpp).
+  bool OnSysCommand(UINT id);
+  void OnHideToTray();
+  void HideToTray();
+  bool AddTrayIcon();
+  void RemoveTrayIcon();
+  LRESULT OnTrayNotify(WPARAM icon_id, LPARAM mouse_message);
+  void OnTaskbarCreated();
+  void OnExit();
+  void OnEndSession(bool ending);
+
+  bool m_bTrayIconPresent = false;
+
   // The scheduling and editing part of the message map; false when the
   // message is not one of theirs.
   bool OnScheduleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
