@@ -326,7 +326,9 @@ TEST_F(CompanionDialogTest, ExitAsksOnlyWhileSchedulingIsActiveAndSavesOnlyWhenI
     DialogAnswerer answer(L"\u30AF\u30A4\u30EB\u30DF\u30A2", c.answer != 0 ? c.answer : IDNO);
     PostMessageW(dialog_->m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     PumpFor(c.answer != 0 ? 0 : 1500);
-    if (c.answer != 0) ASSERT_TRUE(PumpUntil([&] { return answer.Answered(); })) << c.what;
+    if (c.answer != 0) {
+      ASSERT_TRUE(PumpUntil([&] { return answer.Answered(); })) << c.what;
+    }
     PumpFor(200);
     EXPECT_EQ(answer.Answered(), c.answer != 0) << c.what;
     if (c.answer != 0) {

@@ -75,7 +75,8 @@ TEST(SplashScreen, ShowsATopmostToolWindowCentredWithItsBarAndLeavesNothingBehin
   EXPECT_EQ(sighting.bar.right - sighting.bar.left, 127);
   EXPECT_EQ(sighting.bar.bottom - sighting.bar.top, 15);
 
-  WNDCLASSEXW info = {sizeof info};
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
   EXPECT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), CSplashScreenEx::kClassName, &info))
       << "the class stays registered, and the next splash could not register its own";
 }
