@@ -108,7 +108,9 @@ TEST(SplashScreen, OnlyKeyAndButtonPressesFadeItOutWhenAskedTo) {
     ASSERT_TRUE(splash.CreateSplash(nullptr, "", 0, c.style));
     splash.SetSplashBitmap(IDB_SPLASH);
     ShowWindow(splash.m_hWnd, SW_SHOWNOACTIVATE);
-    MSG message = {splash.m_hWnd, c.message, 0, 0};
+    MSG message{};
+    message.hwnd = splash.m_hWnd;
+    message.message = c.message;
     EXPECT_EQ(splash.PreTranslateMessage(&message), c.handled) << std::hex << c.message;
     EXPECT_EQ(IsWindowVisible(splash.m_hWnd) != FALSE, !c.handled) << std::hex << c.message;
   }
