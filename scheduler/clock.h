@@ -14,6 +14,9 @@ struct LocalTime {
   int second = 0;   // 0 to 60
 };
 
+// The fields of a broken-down C library time.
+LocalTime LocalTimeFromTm(const std::tm& parts);
+
 // The scheduler's only way to the time of day, so tests can set it.
 class Clock {
  public:

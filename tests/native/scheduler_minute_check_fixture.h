@@ -28,13 +28,7 @@ class SteppedClock : public qm::Clock {
   bool ToLocal(std::time_t t, qm::LocalTime& local) const override {
     std::tm parts{};
     if (gmtime_r(&t, &parts) == nullptr) return false;
-    local.year = parts.tm_year + 1900;
-    local.month = parts.tm_mon + 1;
-    local.day = parts.tm_mday;
-    local.weekday = parts.tm_wday;
-    local.hour = parts.tm_hour;
-    local.minute = parts.tm_min;
-    local.second = parts.tm_sec;
+    local = qm::LocalTimeFromTm(parts);
     return true;
   }
 };
