@@ -28,7 +28,7 @@ constexpr DWORD kSecond = 1000;
 // Hiding and showing take about two seconds under Wine without a window
 // manager; the guards allow for a slow machine on top of that.
 constexpr DWORD kWindowChange = 15 * kSecond;
-constexpr int kPlayerLingerMs = 8000;
+constexpr int kPlayerLingerMs = 15000;
 
 const wchar_t kJobNames[2][8] = {L"\u671D\u306E\u51E6\u7406", L"\u6708\u6B21 \u96C6\u8A08"};
 
