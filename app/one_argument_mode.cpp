@@ -12,14 +12,12 @@ OneArgumentOutcome RunOneArgumentMode(const char* job_name, const OneArgumentMod
   char job[kCellBufferSize];
   if (!ComposeBounded(job, "%s", job_name)) return OneArgumentOutcome::kRefused;
 
-  char record_file[kPathBufferSize];
-  char repeat_file[kPathBufferSize];
+  // Each file's path asks for the data directory, record file first.
+  const char* record_data_directory = context.data_directory();
+  const char* repeat_data_directory = context.data_directory();
   char command_line[kCommandLineBufferSize];
-  if (context.player_path == nullptr || context.player_path[0] == '\0' ||
-      !ComposeJobFilePath(record_file, context.data_directory(), job, kRecordFileName) ||
-      !ComposeJobFilePath(repeat_file, context.data_directory(), job, kRepeatFileName) ||
-      !ComposeBounded(command_line, "\"%s\" \"%s\" \"%s\"", context.player_path, record_file,
-                      repeat_file)) {
+  if (!ComposePlayerCommandLine(command_line, context.player_path, record_data_directory,
+                                repeat_data_directory, job)) {
     return OneArgumentOutcome::kRefused;
   }
 

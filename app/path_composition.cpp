@@ -35,4 +35,16 @@ bool ComposeJobFilePath(char (&out)[kPathBufferSize], const char* data_directory
   return ComposeBounded(out, "%s\\%s\\%s", data_directory, job_name, file_name);
 }
 
+bool ComposePlayerCommandLine(char (&out)[kCommandLineBufferSize], const char* player_path,
+                              const char* record_data_directory,
+                              const char* repeat_data_directory, const char* job_name) {
+  out[0] = '\0';
+  if (Unavailable(player_path)) return false;
+  char record_file[kPathBufferSize];
+  char repeat_file[kPathBufferSize];
+  return ComposeJobFilePath(record_file, record_data_directory, job_name, kRecordFileName) &&
+         ComposeJobFilePath(repeat_file, repeat_data_directory, job_name, kRepeatFileName) &&
+         ComposeBounded(out, "\"%s\" \"%s\" \"%s\"", player_path, record_file, repeat_file);
+}
+
 }  // namespace qm

@@ -25,4 +25,13 @@ bool ComposeDataPath(char (&out)[kPathBufferSize], const char* data_directory, c
 bool ComposeJobFilePath(char (&out)[kPathBufferSize], const char* data_directory,
                         const char* job_name, const char* file_name);
 
+// The player's command line for one job, each part quoted: the player path,
+// the job's record file and its repeat file. Both ways of playing a job use
+// it. The folder of each file is given apart because each file's path asks
+// for the data directory on its own (which creates a missing one). An empty
+// job name is composed like any other; whether it may run is the caller's.
+bool ComposePlayerCommandLine(char (&out)[kCommandLineBufferSize], const char* player_path,
+                              const char* record_data_directory,
+                              const char* repeat_data_directory, const char* job_name);
+
 }  // namespace qm

@@ -3,6 +3,9 @@
 # build of build/win):
 #   bench/run-wine-benchmarks.sh startup   # process start to main dialog visible, 1,000 jobs
 #   bench/run-wine-benchmarks.sh idle      # CPU used over 60 s with 100 armed jobs
+#   bench/run-wine-benchmarks.sh latency   # scheduled start latency, 6 runs (about 8 minutes)
+#     QM_LATENCY_DESKTOP=1 runs it in a Wine virtual desktop, which draws
+#     window frames as a window manager would.
 # Wine's own share is shown beside ours: the start-up figure is printed next
 # to a trivial window program's, and idle CPU is read from the Linux side
 # (/proc), since Wine's GetProcessTimes does not report other processes.
@@ -38,5 +41,17 @@ case "${1:-startup}" in
           "BEGIN { printf \"idle: %.2f s of CPU over %d s = %.3f%% of one core\\n\", (a-b)/t, s, 100*(a-b)/t/s }"
       done
       wineserver -k' bench "$bench" "$seconds"
+    ;;
+  latency)
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+      wineserver -p; wine cmd /c exit >/dev/null 2>&1 </dev/null
+      if [ -n "${QM_LATENCY_DESKTOP:-}" ]; then
+        wine explorer /desktop=bench,1280x1000 "$1" --runs "${QM_LATENCY_RUNS:-6}"
+      else
+        wine "$1" --runs "${QM_LATENCY_RUNS:-6}"
+      fi
+      status=$?
+      wineserver -k
+      exit $status' bench "$qm_root/build/win/bench/latency_bench.exe"
     ;;
 esac

@@ -6,13 +6,6 @@
 
 namespace qm {
 
-// The player's command line for one job: the player path, the record file
-// and the repeat file, each quoted. False, with the empty text, when the
-// name is empty, the player path or data directory is missing, or a path
-// or the line would not fit its buffer.
-bool ComposePlayerCommandLine(char (&out)[kCommandLineBufferSize], const char* player_path,
-                              const char* data_directory, const char* job_name);
-
 // Starts the player for the job in the row and records its id (0 when the
 // start failed) as the player id. True when the player was asked to start,
 // so the dialog hides and the player poll begins; false when nothing at all

@@ -1,6 +1,8 @@
 #include "scheduler/minute_check.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "app/bounded_format.h"
 #include "app/buffer_limits.h"
@@ -41,7 +43,9 @@ void MinuteChecker::CheckSchedule(std::time_t t) {
 
   g_nRowCount = table.RowCount();
   int armed = 0;
-  // g_nRowCount is read again at each step: a nested check refreshes it.
+  // Due jobs start before any warning of this check opens: a warning's modal
+  // 55 seconds would otherwise delay every job in a later row that is due now.
+  std::vector<std::pair<int, std::string>> to_warn;
   for (int row = 0; row < g_nRowCount; ++row) {
     char cell[kCellBufferSize] = "";
     table.GetItemText(row, kColumnState, cell, sizeof cell);
@@ -51,10 +55,15 @@ void MinuteChecker::CheckSchedule(std::time_t t) {
     if (std::strchr(cell, ':') == nullptr || !have_now) continue;
     const long long d = MinutesUntil(StartMinutes(cell), now_minutes);
     if (d == 1) {
-      Warn(row, t);
+      to_warn.emplace_back(row, JobNameOf(table, row));
     } else if (d == 0) {
       RunDueJob(row);
     }
+  }
+  for (const auto& job : to_warn) {
+    // A table rebuilt inside an earlier warning may have moved or dropped it.
+    const int row = RowOfJob(table, job.first, job.second);
+    if (row >= 0) Warn(row, t);
   }
   FollowArmedCount(armed);
 }

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bench_process.h"
+
 namespace {
 
 std::wstring ProgramFolder() {
@@ -128,13 +130,6 @@ PROCESS_INFORMATION Start(const std::wstring& program, const wchar_t* window_cla
   return process;
 }
 
-void End(PROCESS_INFORMATION& process) {
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-}
-
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0 : values[values.size() / 2];
@@ -162,7 +157,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(static_cast<DWORD>(idle_seconds) * 1000);
     std::printf("idle-end\n");
     std::fflush(stdout);
-    End(process);
+    qm_bench::EndStartedProcess(process);
     return 0;
   }
 
@@ -170,10 +165,10 @@ int wmain(int argc, wchar_t** argv) {
   for (int run = 0; run < runs; ++run) {
     Timing trivial;
     PROCESS_INFORMATION helper = Start(folder + L"InputStudio.exe", L"QuillmereInputStudio", trivial);
-    End(helper);
+    qm_bench::EndStartedProcess(helper);
     Timing timing;
     PROCESS_INFORMATION process = Start(folder + L"QuillmereControl.exe", L"#32770", timing);
-    End(process);
+    qm_bench::EndStartedProcess(process);
     baseline.push_back(trivial.dialog_visible);
     totals.push_back(timing.dialog_visible);
     without_splash.push_back(timing.ExcludingSplash());

@@ -154,6 +154,19 @@ TEST_F(MinuteCheckTest, NoStaleWarningAfterTheStartMinuteHasBegun) {
   EXPECT_EQ(runs_[2].started, At(9, 30, 50));
 }
 
+TEST_F(MinuteCheckTest, AJobDueNowStartsBeforeTheWarningOfAnEarlierRow) {
+  AddJob("next", "09:31", "開始");
+  AddJob("now", "09:30", "停止");
+  RunClock(At(9, 29, 10), At(9, 29, 20));
+  table_.SetItemText(1, qm::kColumnState, "開始");  // armed after 09:29's check: no warning
+  RunClock(At(9, 29, 21), At(9, 30, 1));
+  ASSERT_EQ(RunJobs(), Strings{"now"});
+  EXPECT_EQ(runs_[0].started, At(9, 30)) << "not after the 55 seconds of the other's warning";
+  ASSERT_EQ(warnings_.size(), 1u);
+  EXPECT_EQ(warnings_[0].job, "next");
+  EXPECT_EQ(warnings_[0].opened, At(9, 30));
+}
+
 TEST_F(MinuteCheckTest, DialogStaysHiddenOverARunningPlayerAndReturnsWhenItEnds) {
   AddJob("long", "09:29", "開始");
   AddJob("next", "09:30", "開始");
