@@ -56,6 +56,8 @@ void CQuillmereControlApp::RunInteractiveMode() {
   qm::MainDialogEnvironment environment;
   environment.data_directory = &qm::GetDataDirectory;
   environment.schedule_path = qm::g_Paths.schedule_file;
+  environment.player_path = qm::g_Paths.player;
+  environment.wake_keeper_path = qm::g_Paths.wake_keeper;
   environment.recorder_path = qm::g_Paths.recorder;
   CQuillmereControlDlg dialog(environment);
   m_pMainWnd = &dialog;
