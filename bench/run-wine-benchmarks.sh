@@ -29,17 +29,22 @@ case "${1:-startup}" in
       wineserver -p; wine cmd /c exit >/dev/null 2>&1 </dev/null
       ticks=$(getconf CLK_TCK)
       cpu() { awk "{print \$14 + \$15}" /proc/$1/stat; }
-      wine explorer /desktop=bench,1280x1000 "$1" --jobs 100 --armed 100 --idle $(($2 + 5)) |
-      while read -r word value; do
-        [ "$word" = idle-pid ] || continue
-        sleep 3
-        # The Wine process shows the program'"'"'s Windows path as its command line.
-        pid=$(pgrep -f "^[A-Z]:.*QuillmereControl[.]exe" | head -n 1)
-        [ -n "$pid" ] || { echo "idle: the program'"'"'s process was not found"; exit 1; }
-        before=$(cpu "$pid"); sleep "$2"; after=$(cpu "$pid")
-        awk -v b="$before" -v a="$after" -v t="$ticks" -v s="$2" \
-          "BEGIN { printf \"idle: %.2f s of CPU over %d s = %.3f%% of one core\\n\", (a-b)/t, s, 100*(a-b)/t/s }"
+      wine explorer /desktop=bench,1280x1000 "$1" --jobs 100 --armed 100 --idle $(($2 + 30)) \
+        >/dev/null 2>&1 &
+      # The Wine process shows the program'"'"'s Windows path as its command line.
+      pid=
+      for _ in $(seq 60); do
+        pid=$(pgrep -n -f "^[A-Z]:.*QuillmereControl[.]exe") && break
+        sleep 0.5
       done
+      if [ -z "$pid" ]; then
+        echo "idle: the program'"'"'s process was not found"
+        wineserver -k; exit 1
+      fi
+      sleep 5  # past start-up and the splash
+      before=$(cpu "$pid"); sleep "$2"; after=$(cpu "$pid")
+      awk -v b="$before" -v a="$after" -v t="$ticks" -v s="$2" \
+        "BEGIN { printf \"idle: %.2f s of CPU over %d s = %.3f%% of one core\\n\", (a-b)/t, s, 100*(a-b)/t/s }"
       wineserver -k' bench "$bench" "$seconds"
     ;;
   latency)
