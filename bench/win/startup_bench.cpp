@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/win/bench_process.h"
+#include "tests/wine/process_windows.h"
 
 namespace {
 
@@ -69,29 +70,8 @@ std::wstring LayDataDirectory(int jobs, int armed) {
   return root;
 }
 
-struct Seen {
-  DWORD pid;
-  const wchar_t* class_name;
-  bool found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM parameter) {
-  auto* seen = reinterpret_cast<Seen*>(parameter);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[64];
-  if (pid == seen->pid && IsWindowVisible(window) && GetClassNameW(window, name, 64) &&
-      std::wcscmp(name, seen->class_name) == 0) {
-    seen->found = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 bool HasVisibleWindow(DWORD pid, const wchar_t* class_name) {
-  Seen seen{pid, class_name, false};
-  EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&seen));
-  return seen.found;
+  return qm_test::FindProcessWindow(pid, class_name, nullptr) != nullptr;
 }
 
 struct Timing {

@@ -11,6 +11,7 @@ endif()
 qm_wine_test(NAME finish_dialog_tests
              SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_main_dialog_test.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/finish_support.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/process_windows.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp
                      ${QM_RESOURCE_SCRIPT}
              TIMEOUT 180)
@@ -21,13 +22,16 @@ endif()
 
 qm_wine_test(NAME finish_splash_tests
              SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_splash_test.cpp
-                     ${CMAKE_CURRENT_LIST_DIR}/finish_support.cpp ${QM_RESOURCE_SCRIPT}
+                     ${CMAKE_CURRENT_LIST_DIR}/finish_support.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/process_windows.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp ${QM_RESOURCE_SCRIPT}
              TIMEOUT 120)
 
 # Takes the program's mutex, as the shell's program tests do.
 qm_wine_test(NAME finish_program_tests
              SOURCES ${CMAKE_CURRENT_LIST_DIR}/finish_program_test.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/finish_support.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/process_windows.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp
              RESOURCE_LOCK quillmere_control_mutex TIMEOUT 180)
 

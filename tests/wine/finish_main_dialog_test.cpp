@@ -171,7 +171,7 @@ TEST_F(CompanionDialogTest, EnterOpensTheSelectedJobWithPathAndNameQuotedAndSave
   dialog_->m_JobList.SetItemText(g_nCurRow, 2, "11:11");
   SendMessageW(dialog_->m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_FALSE(Visible());
-  EXPECT_NE(finish_test::ReadBytes(data_->Sub(L"ExecTime.def")).find("jobC,11:11,"), std::string::npos)
+  EXPECT_NE(shell_test::ReadFileBytes(data_->Sub(L"ExecTime.def")).find("jobC,11:11,"), std::string::npos)
       << "saved before the recorder starts";
   ASSERT_TRUE(BackFromRecorder());
   EXPECT_EQ(RecorderLog(), Quoted(recorder_) + L" \"jobC\"\n");
@@ -336,7 +336,7 @@ TEST_F(CompanionDialogTest, ExitAsksOnlyWhileSchedulingIsActiveAndSavesOnlyWhenI
                 "スケジュールされた作業は実施されなくなります。\n\nよろしいですか？")
           << c.what;
     }
-    const bool saved = finish_test::ReadBytes(data_->Sub(L"ExecTime.def")).find("jobA,07:07,") !=
+    const bool saved = shell_test::ReadFileBytes(data_->Sub(L"ExecTime.def")).find("jobA,07:07,") !=
                        std::string::npos;
     EXPECT_EQ(saved, c.ends) << c.what;
     EXPECT_EQ(Visible(), !c.ends) << c.what;
@@ -353,7 +353,7 @@ TEST_F(CompanionDialogTest, ARealSessionEndSavesAndLeavesEverythingElse) {
     shell_test::WriteFileBytes(data_->Sub(L"ExecTime.def"), kSchedule);
     dialog_->m_JobList.SetItemText(RowOf("jobA"), 2, "08:08");
     SendMessageW(dialog_->m_hWnd, WM_ENDSESSION, c.ending, 0);
-    const bool saved = finish_test::ReadBytes(data_->Sub(L"ExecTime.def")).find("jobA,08:08,") !=
+    const bool saved = shell_test::ReadFileBytes(data_->Sub(L"ExecTime.def")).find("jobA,08:08,") !=
                        std::string::npos;
     EXPECT_EQ(saved, c.saved) << c.ending;
     EXPECT_TRUE(Visible());

@@ -25,7 +25,8 @@ const wchar_t kQuestionCaption[] = L"\u30AF\u30A4\u30EB\u30DF\u30A2";  // クイ
 std::vector<DWORD> ProcessesOf(const std::wstring& image) {
   std::vector<DWORD> ids;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32W entry = {sizeof entry};
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
     if (process == nullptr) continue;
@@ -95,7 +96,7 @@ TEST_F(InteractiveProgramTest, TheSplashComesAndGoesBeforeTheMainDialogShowsAndE
   DeleteFileW(ScheduleFile().c_str());
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   ASSERT_TRUE(program.WaitForEnd()) << "no armed job: exit neither asks nor stays";
-  EXPECT_EQ(finish_test::ReadBytes(ScheduleFile()), "job,23:59,\r\n");
+  EXPECT_EQ(shell_test::ReadFileBytes(ScheduleFile()), "job,23:59,\r\n");
 }
 
 // Waits for a minute check to find the armed job and start the WakeKeeper

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/wine/process_windows.h"
 #include <windows.h>
 
 #include <atomic>
@@ -8,10 +9,7 @@
 
 namespace finish_test {
 
-// A visible top-level window of the process with the class and title (either
-// may be null for any), or null. Other test programs run at the same time
-// show windows with the same titles.
-HWND FindProcessWindow(DWORD process_id, const wchar_t* class_name, const wchar_t* title);
+using qm_test::FindProcessWindow;
 
 // Dispatches this thread's messages until done() holds or the guard passes;
 // the result is done()'s last answer.
@@ -20,7 +18,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD guard_ms = 20000);
 void PumpFor(DWORD milliseconds);
 
 std::wstring ReadWideFile(const std::wstring& path);
-std::string ReadBytes(const std::wstring& path);
 
 // Answers the first dialog-box window of the process with the caption that
 // appears, from a

@@ -11,6 +11,7 @@ endif()
 qm_wine_test(NAME sched_program_tests
              SOURCES ${CMAKE_CURRENT_LIST_DIR}/sched_program_test.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/sched_program_window.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/process_windows.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp
              LOCALES ja_JP.UTF-8 RESOURCE_LOCK quillmere_control_mutex TIMEOUT 300)
 

@@ -32,18 +32,6 @@ constexpr int kPlayerLingerMs = 15000;
 
 const wchar_t kJobNames[2][8] = {L"\u671D\u306E\u51E6\u7406", L"\u6708\u6B21 \u96C6\u8A08"};
 
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "";
-  std::string bytes;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
-
 std::wstring TwoDigits(int value) {
   wchar_t text[8];
   std::swprintf(text, 8, L"%02d", value);
@@ -254,7 +242,7 @@ TEST_F(ScheduledRunTest, WarnsThenPlaysAtTheMinuteAndAStoppedWarningDisarms) {
   EXPECT_TRUE(WaitFor([&] { return remote.ListItemText(list, 1, 4) == L"\u505C\u6B62"; },  // 停止
                       kWindowChange));
   EXPECT_EQ(remote.ListItemText(list, 0, 4), L"\u958B\u59CB");
-  const std::string schedule = ReadBytes(data_ + L"\\ExecTime.def");
+  const std::string schedule = shell_test::ReadFileBytes(data_ + L"\\ExecTime.def");
   for (int row = 0; row < 2; ++row) {
     const std::string line =
         qm::Cp932FromWide(jobs[row] + L"," + TwoDigits(starts[row] / 60) + L":" +

@@ -4,37 +4,22 @@
 
 #include <cstring>
 
+#include "tests/wine/process_windows.h"
+
 namespace sched_test {
 namespace {
 
 constexpr size_t kRemoteBytes = 4096;
 constexpr int kTextChars = 1024;
 
-struct Search {
-  DWORD pid;
-  const std::function<bool(HWND)>* accept;
-  HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<Search*>(parameter);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[16];
-  if (pid == search->pid && GetClassNameW(window, name, ARRAYSIZE(name)) > 0 &&
-      std::wcscmp(name, L"#32770") == 0 && (*search->accept)(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 HWND FindDialog(DWORD pid, const std::function<bool(HWND)>& accept) {
-  Search search{pid, &accept, nullptr};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return qm_test::FindProcessWindow(pid, [&](HWND window) {
+    wchar_t name[16];
+    return GetClassNameW(window, name, ARRAYSIZE(name)) > 0 && std::wcscmp(name, L"#32770") == 0 &&
+           accept(window);
+  });
 }
 
 std::wstring WindowText(HWND window) {

@@ -15,6 +15,7 @@ qm_wine_test(NAME shell_directory_tests
 qm_wine_test(NAME shell_process_tests
              SOURCES ${CMAKE_CURRENT_LIST_DIR}/shell_process_control_test.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/shell_companions_test.cpp
+                     ${CMAKE_CURRENT_LIST_DIR}/process_windows.cpp
                      ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp
              LOCALES ja_JP.UTF-8 C TIMEOUT 180)
 # The single-instance tests take the program's mutex, which the other

@@ -7,6 +7,7 @@
 #include "app/win/win32_process_control.h"
 #include "companions/input_studio_ids.h"
 #include "framework/cp932_text.h"
+#include "tests/wine/process_windows.h"
 #include "tests/wine/shell_test_support.h"
 
 namespace {
@@ -72,26 +73,10 @@ TEST(WakeKeeper, RunsUntilTerminated) {
   CloseHandle(process);
 }
 
-struct WindowSearch {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
-  WindowSearch* search = reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process_id || !IsWindowVisible(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 // Waits for the process's first visible top-level window.
 HWND VisibleWindowOf(qm::ProcessId id) {
   for (DWORD waited = 0; waited < shell_test::kGuardMilliseconds; waited += 50) {
-    WindowSearch search{id, nullptr};
-    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (HWND window = qm_test::FindProcessWindow(id, nullptr, nullptr)) return window;
     Sleep(50);
   }
   return nullptr;

@@ -13,6 +13,8 @@ std::wstring ProgramDirectory();
 
 bool Exists(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// The whole file, also while another process has it open; "" when missing.
+std::string ReadFileBytes(const std::wstring& path);
 
 // A fresh folder of its own under the temporary folder, removed with its
 // contents at the end; unique per process, so both locales can run at once.
